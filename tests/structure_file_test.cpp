@@ -1,0 +1,95 @@
+#include "structure_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct CopyCase {
+  const char* name;
+  std::string cage;
+  std::string expected;
+};
+
+void PrintTo(const CopyCase& copyCase, std::ostream* out) { *out << copyCase.name; }
+
+std::string line(std::size_t length, char fill = 'x') { return std::string(length, fill); }
+
+std::string copied(const std::string& cageBytes) {
+  std::FILE* cage = std::tmpfile();
+  std::FILE* structure = std::tmpfile();
+  std::fwrite(cageBytes.data(), 1, cageBytes.size(), cage);
+  std::rewind(cage);
+  const bool ok = copyCageText(cage, structure);
+  std::string result;
+  std::rewind(structure);
+  for (int c = std::getc(structure); c != EOF; c = std::getc(structure)) {
+    result += static_cast<char>(c);
+  }
+  std::fclose(cage);
+  std::fclose(structure);
+  EXPECT_TRUE(ok);
+  return result;
+}
+
+class CopyRules : public testing::TestWithParam<CopyCase> {};
+
+TEST_P(CopyRules, GiveTheWindowsTextOfTheCage) {
+  EXPECT_EQ(copied(GetParam().cage), GetParam().expected);
+}
+
+// Chunks hold 255 characters, so lines of 254, 255 and 256 characters, and
+// special bytes on either side of a chunk border, are where a copy goes wrong.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CopyRules,
+    testing::Values(
+        CopyCase{"Empty", "", ""},
+        CopyCase{"LfBecomesCrLf", "C  1\nC  2\n", "C  1\r\nC  2\r\n"},
+        CopyCase{"CrLfStaysCrLf", "C  1\r\nC  2\r\n", "C  1\r\nC  2\r\n"},
+        CopyCase{"LoneCrIsDropped", "ab\rcd\n", "abcd\r\n"},
+        CopyCase{"CrCrLfGivesOneLineEnd", "ab\r\r\n", "ab\r\n"},
+        CopyCase{"LastLineWithoutLf", "C  1\nC  2", "C  1\r\nC  2"},
+        CopyCase{"Line254", line(254) + "\n", line(254) + "\r\n"},
+        CopyCase{"Line255", line(255) + "\n", line(255) + "\r\n"},
+        CopyCase{"Line256", line(256) + "\n", line(256) + "\r\n"},
+        CopyCase{"Line300", line(300) + "\n", line(300) + "\r\n"},
+        CopyCase{"Line5000WithoutLf", line(5000), line(5000)},
+        CopyCase{"ManyShortLines", [] {
+                   std::string s;
+                   for (int i = 0; i < 1000; ++i) s += "C  " + std::to_string(i) + "\n";
+                   return s;
+                 }(),
+                 [] {
+                   std::string s;
+                   for (int i = 0; i < 1000; ++i) s += "C  " + std::to_string(i) + "\r\n";
+                   return s;
+                 }()},
+        CopyCase{"CrLfAcrossChunkBorder", line(255) + "\r\n" + "y\n",
+                 line(255) + "\r\n" + "y\r\n"},
+        CopyCase{"ChunkOfLfsOnly", std::string(600, '\n'), [] {
+                   std::string s;
+                   for (int i = 0; i < 600; ++i) s += "\r\n";
+                   return s;
+                 }()},
+        CopyCase{"CtrlZEndsTheText", "C  1\nC\x1a  2\nC  3\n", "C  1\r\nC"},
+        CopyCase{"CtrlZFirst", "\x1a" "C  1\n", ""},
+        CopyCase{"CtrlZAtChunkBorder", line(255) + "\x1a" + "after", line(255)},
+        CopyCase{"CtrlZAfterChunkBorder", line(256) + "\x1a" + "after", line(256)},
+        CopyCase{"NulIsCopied", std::string("C\0  1\n", 6), std::string("C\0  1\r\n", 7)},
+        CopyCase{"HighBytesPass", "\x80\xa0\x85\xff\n", "\x80\xa0\x85\xff\r\n"}),
+    [](const testing::TestParamInfo<CopyCase>& info) { return info.param.name; });
+
+TEST(CopyCageText, ReportsAFailedRead) {
+  std::FILE* structure = std::tmpfile();
+  std::FILE* writeOnly = std::tmpfile();
+  std::FILE* cage = std::freopen(nullptr, "wb", writeOnly);  // reading it fails
+  ASSERT_NE(cage, nullptr);
+  EXPECT_FALSE(copyCageText(cage, structure));
+  EXPECT_NE(std::ferror(cage), 0);
+  std::fclose(cage);
+  std::fclose(structure);
+}
+
+}  // namespace
