@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "case_name.h"
 #include "workspace.h"
 
 namespace {
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"HighBytesAreNotWhiteSpace", "1\nA\xa0" "B\x85" "C\xff\n", "C60",
                    "A\xa0" "B\x85" "C\xff"},
         AnswerCase{"LastCage", "12\nLi\n", "C1280", "Li"}),
-    [](const testing::TestParamInfo<AnswerCase>& info) { return info.param.name; });
+    CaseName());
 
 struct RefusalCase {
   const char* name;
@@ -141,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"WouldWrapToOne", "4294967297\nNa\n", kOutOfRange},
         RefusalCase{"ThirtyDigits", std::string(30, '9') + "\nNa\n", kOutOfRange},
         RefusalCase{"NumberBeforeSymbolProblems", "13\n" + std::string(300, 'x'), noCage("13")}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     GuestSymbols, Refusals,
@@ -153,6 +154,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"FarTooLong", "1\n" + std::string(100000, 'x'),
                     "guest symbol longer than 255 characters"},
         RefusalCase{"NulByte", std::string("1\nN\0a\n", 6), "guest symbol contains a NUL byte"}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+    CaseName());
 
 }  // namespace

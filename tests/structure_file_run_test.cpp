@@ -8,6 +8,7 @@
 #include <unistd.h>
 #endif
 
+#include "case_name.h"
 #include "workspace.h"
 
 namespace fs = std::filesystem;
@@ -101,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   fs::create_directory(w.directory() / "Input" / "C60.inp");
                                 },
                                 "Is a directory"}),
-    [](const testing::TestParamInfo<CageFailure>& info) { return info.param.name; });
+    CaseName());
 
 TEST(UnreadableCage, MissingCageCreatesNoStructureFile) {
   Workspace workspace;

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "case_name.h"
+
 namespace {
 
 struct CopyCase {
@@ -79,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         CopyCase{"CtrlZAfterChunkBorder", line(256) + "\x1a" + "after", line(256)},
         CopyCase{"NulIsCopied", std::string("C\0  1\n", 6), std::string("C\0  1\r\n", 7)},
         CopyCase{"HighBytesPass", "\x80\xa0\x85\xff\n", "\x80\xa0\x85\xff\r\n"}),
-    [](const testing::TestParamInfo<CopyCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST(CopyCageText, ReportsAFailedRead) {
   std::FILE* structure = std::tmpfile();
