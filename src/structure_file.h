@@ -5,6 +5,9 @@
 #include <cstdio>
 
 constexpr int kLineBufferSize = 256;    // one chunk of the cage file
+// Each file stream's buffer: large enough that the cage and structure files move
+// in few system calls, small enough that the program stays within 2 MiB.
+constexpr int kStreamBufferSize = 1 << 17;
 constexpr int kSymbolBufferSize = 256;  // a guest symbol of up to 255 characters and its NUL
 
 // Writes structureFileName: the guest line, then the text of the cage file at

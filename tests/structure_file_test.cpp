@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <random>
 #include <string>
 
 #include "case_name.h"
@@ -93,5 +94,51 @@ TEST(CopyCageText, ReportsAFailedRead) {
   std::fclose(cage);
   std::fclose(structure);
 }
+
+// The copy takes many bytes in one step where it can, so its result is checked
+// against the rules applied one byte at a time, over many cage texts that put
+// CR, LF, 0x1A and NUL at every position of a step and of a chunk.
+std::string windowsTextByteByByte(const std::string& cage) {
+  std::string text;
+  for (const char byte : cage) {
+    if (byte == '\x1a') break;
+    if (byte == '\r') continue;
+    if (byte == '\n') text += '\r';
+    text += byte;
+  }
+  return text;
+}
+
+struct ByteMix {
+  const char* name;
+  std::string bytes;  // a cage text draws its bytes from these, evenly
+};
+
+void PrintTo(const ByteMix& mix, std::ostream* out) { *out << mix.name; }
+
+class CopyOfMixedText : public testing::TestWithParam<ByteMix> {};
+
+TEST_P(CopyOfMixedText, FollowsTheRulesByteByByte) {
+  std::mt19937 random(60);
+  const std::string& bytes = GetParam().bytes;
+  std::uniform_int_distribution<std::size_t> pick(0, bytes.size() - 1);
+  std::uniform_int_distribution<std::size_t> length(0, 3 * kLineBufferSize + 40);
+  for (int text = 0; text < 300; ++text) {
+    std::string cage(length(random), ' ');
+    for (char& byte : cage) byte = bytes[pick(random)];
+    ASSERT_EQ(copied(cage), windowsTextByteByByte(cage)) << "cage text number " << text;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CopyOfMixedText,
+    testing::Values(ByteMix{"CageLines", "C  0.123456-789\n"},
+                    ByteMix{"ShortLines", "C\n\n"},
+                    ByteMix{"CrLfLines", "C 0.5-\r\n"},
+                    ByteMix{"LoneCrs", "ab\r\r\r\n"},
+                    ByteMix{"NulAndHighBytes", std::string("x\0\xff\x80\n\r", 6)},
+                    ByteMix{"RareCtrlZ", "C  0.123456-789012345678901234567890\r\n\x1a"},
+                    ByteMix{"OnlySpecialBytes", std::string("\r\n\x1a\0", 4)}),
+    [](const testing::TestParamInfo<ByteMix>& info) { return info.param.name; });
 
 }  // namespace
