@@ -77,7 +77,7 @@ bool Workspace::exists(const std::string& relativePath) const {
 std::set<std::string> Workspace::listing() const {
   std::set<std::string> names;
   for (const auto& entry : fs::recursive_directory_iterator(directory_)) {
-    names.insert(fs::relative(entry.path(), directory_).generic_string());
+    names.insert(entry.path().lexically_relative(directory_).generic_string());
   }
   return names;
 }
