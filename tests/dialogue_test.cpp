@@ -111,7 +111,7 @@ TEST_P(Refusals, ReportOneLineAndTouchNoFile) {
   const RunResult result = workspace.run(refusal.input);
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.standardOutput, expectedConsoleOutput());
-  EXPECT_EQ(result.standardError, "endohedral: " + refusal.error + "\n");
+  EXPECT_EQ(result.standardError, "endohedral: " + refusal.error + consoleLineEnd());
   EXPECT_EQ(workspace.listing(), before);
   EXPECT_EQ(workspace.readFile("C60.xyz"), "an earlier structure file\n");
 }

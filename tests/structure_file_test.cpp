@@ -8,6 +8,14 @@
 
 #include "case_name.h"
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
+#include "workspace.h"
+#endif
+
 namespace {
 
 struct CopyCase {
@@ -84,10 +92,23 @@ INSTANTIATE_TEST_SUITE_P(
         CopyCase{"HighBytesPass", "\x80\xa0\x85\xff\n", "\x80\xa0\x85\xff\r\n"}),
     CaseName());
 
+// A stream that reading fails on: on a file open for writing only.
+std::FILE* unreadableStream() {
+#if defined(_WIN32)
+  // The Windows C runtime has no freopen without a path, and reads a stream opened
+  // for writing as an empty file; a read stream on a write-only descriptor fails.
+  static const Workspace workspace;
+  const std::string path = (workspace.directory() / "write-only").string();
+  return _fdopen(_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_BINARY, _S_IREAD | _S_IWRITE),
+                 "rb");
+#else
+  return std::freopen(nullptr, "wb", std::tmpfile());
+#endif
+}
+
 TEST(CopyCageText, ReportsAFailedRead) {
   std::FILE* structure = std::tmpfile();
-  std::FILE* writeOnly = std::tmpfile();
-  std::FILE* cage = std::freopen(nullptr, "wb", writeOnly);  // reading it fails
+  std::FILE* cage = unreadableStream();
   ASSERT_NE(cage, nullptr);
   EXPECT_FALSE(copyCageText(cage, structure));
   EXPECT_NE(std::ferror(cage), 0);
@@ -139,6 +160,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ByteMix{"NulAndHighBytes", std::string("x\0\xff\x80\n\r", 6)},
                     ByteMix{"RareCtrlZ", "C  0.123456-789012345678901234567890\r\n\x1a"},
                     ByteMix{"OnlySpecialBytes", std::string("\r\n\x1a\0", 4)}),
-    [](const testing::TestParamInfo<ByteMix>& info) { return info.param.name; });
+    CaseName());
 
 }  // namespace

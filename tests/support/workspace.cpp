@@ -48,6 +48,21 @@ int exitStatusOf(int systemResult) {
 #endif
 }
 
+#if defined(_WIN32)
+// cmd.exe needs "cd /d" to change the drive too, and the executable's full path with
+// its drive, since the build gives it without one (under Wine, drive Z: is "/").
+std::string changeDirectoryCommand() { return "cd /d "; }
+std::string executablePath() {
+  return fs::absolute(ENDOHEDRAL_EXECUTABLE).make_preferred().string();
+}
+// cmd /c drops the first and the last quote of its command, so one more pair goes around.
+std::string shellCommand(const std::string& command) { return quoted(command); }
+#else
+std::string changeDirectoryCommand() { return "cd "; }
+std::string executablePath() { return ENDOHEDRAL_EXECUTABLE; }
+std::string shellCommand(const std::string& command) { return command; }
+#endif
+
 }  // namespace
 
 Workspace::Workspace() : root_(makeUniqueDirectory()), directory_(root_ / "work") {
@@ -87,11 +102,12 @@ RunResult Workspace::run(const std::string& standardInput,
   const fs::path in = root_ / "stdin", out = root_ / "stdout", err = root_ / "stderr";
   writeAll(in, standardInput);
   std::ostringstream command;
-  command << "cd " << quoted(directory_.string()) << " && " << quoted(ENDOHEDRAL_EXECUTABLE);
+  command << changeDirectoryCommand() << quoted(directory_.string()) << " && "
+          << quoted(executablePath());
   for (const std::string& argument : arguments) command << ' ' << quoted(argument);
   command << " < " << quoted(in.string()) << " > " << quoted(out.string()) << " 2> "
           << quoted(err.string());
-  const int status = exitStatusOf(std::system(command.str().c_str()));
+  const int status = exitStatusOf(std::system(shellCommand(command.str()).c_str()));
   return {status, readAll(out), readAll(err)};
 }
 
