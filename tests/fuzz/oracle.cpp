@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <set>
 #include <stdexcept>
 
@@ -36,7 +37,7 @@ std::optional<int> referenceMenuNumber(const std::string& input, std::size_t& at
     return std::nullopt;
   }
   const int number = std::stoi(digits.substr(significant));
-  if (number > 12) return std::nullopt;
+  if (number > static_cast<int>(std::size(kCageLabels))) return std::nullopt;
   return number;
 }
 
