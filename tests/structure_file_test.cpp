@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <string>
 
 #include "case_name.h"
 
 #if defined(_WIN32)
+#include <process.h>
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
@@ -17,6 +19,19 @@
 #endif
 
 namespace {
+
+// A read-write binary stream that is deleted once closed. msvcrt's tmpfile names
+// its files in the drive root after a per-process counter, so test processes
+// running side by side collide there; a name of our own in the temp folder does not.
+std::FILE* scratchStream() {
+#if defined(_WIN32)
+  static int count = 0;
+  const std::string name = "endohedral-" + std::to_string(_getpid()) + "-" + std::to_string(++count);
+  return std::fopen((std::filesystem::temp_directory_path() / name).string().c_str(), "w+bD");
+#else
+  return std::tmpfile();
+#endif
+}
 
 struct CopyCase {
   const char* name;
@@ -29,8 +44,8 @@ void PrintTo(const CopyCase& copyCase, std::ostream* out) { *out << copyCase.nam
 std::string line(std::size_t length, char fill = 'x') { return std::string(length, fill); }
 
 std::string copied(const std::string& cageBytes) {
-  std::FILE* cage = std::tmpfile();
-  std::FILE* structure = std::tmpfile();
+  std::FILE* cage = scratchStream();
+  std::FILE* structure = scratchStream();
   std::fwrite(cageBytes.data(), 1, cageBytes.size(), cage);
   std::rewind(cage);
   const bool ok = copyCageText(cage, structure);
@@ -102,12 +117,12 @@ std::FILE* unreadableStream() {
   return _fdopen(_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_BINARY, _S_IREAD | _S_IWRITE),
                  "rb");
 #else
-  return std::freopen(nullptr, "wb", std::tmpfile());
+  return std::freopen(nullptr, "wb", scratchStream());
 #endif
 }
 
 TEST(CopyCageText, ReportsAFailedRead) {
-  std::FILE* structure = std::tmpfile();
+  std::FILE* structure = scratchStream();
   std::FILE* cage = unreadableStream();
   ASSERT_NE(cage, nullptr);
   EXPECT_FALSE(copyCageText(cage, structure));
