@@ -87,7 +87,8 @@ int main(int argc, char** argv) {
         std::vector<Cage> cages;
         for (const Result& r : results) {
             writeFile(outputDir / (r.cage.name + ".inp"), cageFileText(r.cage));
-            std::printf("%s  |g| %.1e after %5d evaluations  %.3f s\n", summary(r.cage).c_str(),
+            std::printf("%s  E %.3f  |g| %.1e  %4d evaluations  %.3f s\n",
+                        summary(r.cage).c_str(), r.relaxation.energy,
                         r.relaxation.gradientNorm, r.relaxation.evaluations, r.seconds);
             cages.push_back(r.cage);
         }
