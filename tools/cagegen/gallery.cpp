@@ -38,6 +38,12 @@ Mat3 camera() {
     return view;
 }
 
+// A point-group symbol: italic letter, upright subscript.
+std::string subscripted(const std::string& letter, const std::string& subscript) {
+    return "<tspan font-style=\"italic\">" + letter +
+           "</tspan><tspan baseline-shift=\"sub\" font-size=\"10\">" + subscript + "</tspan>";
+}
+
 struct Ring {
     double depth;
     std::string svg;
@@ -82,10 +88,8 @@ std::string panel(const Cage& cage, int menuNumber) {
     std::stable_sort(rings.begin(), rings.end(),
                      [](const Ring& a, const Ring& b) { return a.depth < b.depth; });
 
-    const std::string group = cage.group == PointGroup::Ih ? "I<tspan font-style=\"normal\" "
-                                                             "baseline-shift=\"sub\" font-size=\"10\">h</tspan>"
-                                                           : "D<tspan baseline-shift=\"sub\" "
-                                                             "font-size=\"10\">5h</tspan>";
+    const std::string group = cage.group == PointGroup::Ih ? subscripted("I", "h")
+                                                           : subscripted("D", "5h");
     std::string svg = "<g stroke=\"#1d2733\" stroke-width=\"" + number(0.09 * scale) +
                       "\" stroke-linejoin=\"round\">\n";
     for (const Ring& r : rings) svg += r.svg;
@@ -95,8 +99,8 @@ std::string panel(const Cage& cage, int menuNumber) {
            "\" font-size=\"17\" font-weight=\"bold\">" + std::to_string(menuNumber) + "  " +
            cage.name + "</text>\n";
     svg += "<text x=\"" + textX + "\" y=\"" + number(top + panelHeight - 8.0) +
-           "\" font-size=\"12\" fill=\"#44505c\"><tspan font-style=\"italic\">" + group +
-           "</tspan> · " + number(2.0 * radius) + " Å across</text>\n";
+           "\" font-size=\"12\" fill=\"#44505c\">" + group + " · " + number(2.0 * radius) +
+           " Å across</text>\n";
     return svg;
 }
 

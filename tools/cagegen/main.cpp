@@ -6,7 +6,8 @@
 // if SVG_PATH is given, the gallery picture there. Prints one line per cage: its bonds,
 // radii and the time it took. The files are the same, byte for byte, on every run.
 // From the source tree:  build/tools/cagegen/cagegen Input docs/cages.svg
-// Exit status: 0 on success, 1 if a file cannot be written, 2 on wrong usage.
+// Exit status: 0 on success, 1 if a cage cannot be relaxed or a file cannot be written,
+// 2 on wrong usage.
 
 #include "builders.hpp"
 #include "gallery.hpp"
@@ -58,11 +59,14 @@ std::vector<Result> generateAll(std::vector<Cage> cages) {
     std::vector<std::exception_ptr> failures(cages.size());
     std::atomic<std::size_t> next{0};
     auto work = [&] {
-        for (std::size_t k = next++; k < order.size(); k = next++) try {
-                results[order[k]] = generate(std::move(cages[order[k]]));
+        for (std::size_t k = next++; k < order.size(); k = next++) {
+            const std::size_t i = order[k];
+            try {
+                results[i] = generate(std::move(cages[i]));
             } catch (...) {
-                failures[order[k]] = std::current_exception();
+                failures[i] = std::current_exception();
             }
+        }
     };
     const unsigned workers = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
     std::vector<std::thread> threads;
@@ -87,7 +91,8 @@ int main(int argc, char** argv) {
         std::vector<Cage> cages;
         for (const Result& r : results) {
             writeFile(outputDir / (r.cage.name + ".inp"), cageFileText(r.cage));
-            std::printf("%s  |g| %.1e after %5d evaluations  %.3f s\n", summary(r.cage).c_str(),
+            std::printf("%s  E %.3f  |g| %.1e  %4d evaluations  %.3f s\n",
+                        summary(r.cage).c_str(), r.relaxation.energy,
                         r.relaxation.gradientNorm, r.relaxation.evaluations, r.seconds);
             cages.push_back(r.cage);
         }

@@ -62,7 +62,7 @@ Relaxation relax(Cage& cage) {
         // Near the minimum the energy changes less than its rounding error, and the line
         // search runs out of steps: the best point seen is as good as double precision gets.
     }
-    const double acceptable = 1e-4;  // 1e-20 J/Å; moves atoms far less than 1e-6 Å
+    const double acceptable = 1e-4;  // 1e-20 J/Å; the largest cages end near 2e-5
     if (energy.bestGradient() > acceptable)
         throw std::runtime_error("relaxation stopped at gradient " +
                                  std::to_string(energy.bestGradient()));
